@@ -15,6 +15,8 @@
 
 #include "Clock.h"
 #include "Globals.h"
+#include "HtmlPages.h"
+#include "LibraryCheck.h"
 
 WX_DEFINE_LIST(PluginList);
 WX_DEFINE_LIST(LibraryList);
@@ -27,6 +29,7 @@ MainFrame::MainFrame(wxWindow* parent)
     // Plug-in objects are released by hand in the destructor (no plug-in code may run then),
     // so only the libraries' list deletes what it holds.
     m_libraries.DeleteContents(true);
+    ReadHtmFilesAsHtml();
 
     LoadPlugins();
     FillPluginMenu();
@@ -75,7 +78,8 @@ void MainFrame::LoadPlugins()
     {
         wxDynamicLibrary* library = new wxDynamicLibrary();
         IPlugin* plugin = nullptr;
-        if (library->Load(path, wxDL_DEFAULT) && library->HasSymbol(WEAVE_CREATE_PLUGIN_SYMBOL))
+        if (IsCompleteLibraryFile(path) && library->Load(path, wxDL_DEFAULT) &&
+            library->HasSymbol(WEAVE_CREATE_PLUGIN_SYMBOL))
         {
             CreatePluginFunction create =
                 reinterpret_cast<CreatePluginFunction>(library->GetSymbol(WEAVE_CREATE_PLUGIN_SYMBOL));

@@ -188,7 +188,12 @@ void MainFrameBase::BuildClientArea()
 
     m_parameterSizer = new wxBoxSizer(wxHORIZONTAL);
     m_parameterSizer->SetMinSize(wxSize(-1, 110));
-    mainSizer->Add(m_parameterSizer, 0, wxEXPAND | wxBOTTOM | wxLEFT | wxRIGHT, 5);
+    // An empty sizer counts as hidden and would collapse to nothing; the strut keeps the
+    // strip's 110 pixels while no plug-in has put controls into it.
+    wxBoxSizer* stripRow = new wxBoxSizer(wxHORIZONTAL);
+    stripRow->Add(0, 110, 0);
+    stripRow->Add(m_parameterSizer, 1, wxEXPAND);
+    mainSizer->Add(stripRow, 0, wxEXPAND | wxBOTTOM | wxLEFT | wxRIGHT, 5);
 
     SetSizer(mainSizer);
     Layout();
