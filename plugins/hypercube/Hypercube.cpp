@@ -47,20 +47,14 @@ void SetText(wxComboBox* list, const wxString& text)
         list->SetValue(text);
 }
 
-// The "High:" row only means something for the coin-flipping tree.
+// The "High:" row only means something for the coin-flipping tree. The grid keeps its cells
+// while hidden, so showing it needs no new layout.
 void ShowHeightRow(bool show)
 {
-    wxWindow* row[] = {s_highCaption, s_heightText, s_heightSlider};
-    bool changed = false;
-    for (wxWindow* control : row)
-        if (control && control->IsShown() != show)
-        {
+    for (wxWindow* control : {static_cast<wxWindow*>(s_highCaption), static_cast<wxWindow*>(s_heightText),
+                              static_cast<wxWindow*>(s_heightSlider)})
+        if (control)
             control->Show(show);
-            changed = true;
-        }
-    // The strip was laid out without the row; place it (or close the gap) now.
-    if (changed && s_parent)
-        s_parent->Layout();
 }
 
 void RefillEndpointLists()
