@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "weavekit/Plugin.h"
+
 timer* g_clock = nullptr;
 
 float timer::s_currentTime = 0.0f;
@@ -67,6 +69,7 @@ void timer::ResetValues()
     s_drawTarget = 999;
     s_speed = 5;
     s_playing = s_paused = s_rotating = s_drawingEffect = s_redrawRequested = false;
+    *ActiveCamera() = Camera();
 }
 
 void timer::Notify() { Tick(); }
@@ -137,6 +140,19 @@ bool ZoomOut(Camera& camera)
 {
     camera.AddDistance(20);
     return true;
+}
+
+void DefaultCamera(Camera& camera, IPlugin* activePlugin)
+{
+    if (!activePlugin)
+    {
+        camera.SetView(1.0, -1.0, 200);
+        return;
+    }
+    double polar = 0.0, azimuth = 0.0;
+    int distance = 0;
+    activePlugin->GetCameraDefaults(&polar, &azimuth, &distance);
+    camera.SetView(polar, azimuth, distance);
 }
 
 bool DecrementTime()

@@ -3,6 +3,7 @@
 
 #include <wx/timer.h>
 
+class IPlugin;
 class IPluginManager;
 class wxWindow;
 
@@ -97,6 +98,8 @@ bool CameraLeft(Camera& camera);
 bool CameraRight(Camera& camera);
 bool ZoomIn(Camera& camera);
 bool ZoomOut(Camera& camera);
+// The active plug-in's own camera defaults, or the host's when no plug-in is active.
+void DefaultCamera(Camera& camera, IPlugin* activePlugin);
 bool DecrementTime();
 bool IncrementTime();
 void ResetAnimation();

@@ -8,6 +8,9 @@
 #include "MainFrameBase.h"
 #include "weavekit/Plugin.h"
 
+class SceneBuilder;
+class wxMenuItem;
+
 WX_DECLARE_LIST(IPlugin, PluginList);
 WX_DECLARE_LIST(wxDynamicLibrary, LibraryList);
 
@@ -86,9 +89,19 @@ private:
     bool CreateViewDevice();
     // Shuts the view down: no more frames, clock stopped, device released.
     void ShutDownView();
+    // Creates g_device from g_creationParams as it stands, with its frame builder.
+    bool OpenDevice();
+    // Gives up g_device (if it is this window's) and its frame builder.
+    void ReleaseDevice();
+    // The builder for g_device, or null when there is no device to draw with.
+    SceneBuilder* CurrentBuilder() const;
+    // A check item found by menu title and label, as the menu bar's look-up finds it.
+    wxMenuItem* FindViewItem(const wxString& menu, const wxString& label) const;
 
     PluginList m_plugins;
     LibraryList m_libraries;
     IPlugin* m_activePlugin;
     bool m_viewClosed = false;
+    SceneBuilder* m_sceneBuilder = nullptr;
+    void* m_viewHandle = nullptr;   // the native window the 3D device draws into
 };
