@@ -136,9 +136,13 @@ TEST(ButterflyRouting, EveryOfferedPairArrivesWithinItsHopBound)
                     EXPECT_TRUE(hops.back() == final);
                     EXPECT_LE(hops.size(), bound);
                     if (wrapped && n == 2)
+                    {
                         EXPECT_TRUE(hops.size() == 1 || hops.size() == 3) << hops.size();
+                    }
                     if (!wrapped)
+                    {
                         EXPECT_EQ(hops.size(), static_cast<size_t>(n));
+                    }
                     // Each hop follows an edge, and no node is reached twice, so every step
                     // number is a hop number.
                     std::set<Node> seen{start};
