@@ -316,6 +316,8 @@ const SnapshotCase kSnapshotCases[] = {
     {"view.BMP", 2, wxBITMAP_TYPE_PNG, "\x89PNG"},
     {"view.jpg", 1, wxBITMAP_TYPE_JPEG, "\xFF\xD8\xFF"},
     {"noending", 0, wxBITMAP_TYPE_BMP, "BM"},
+    // Whatever the name holds, the file is made under exactly that name.
+    {"my %d \"view\" 'x' \xC3\xA9 100%.png", 0, wxBITMAP_TYPE_PNG, "\x89PNG"},
 };
 
 TEST_F(ExportTest, SnapshotSavesTheViewInTheChosenFormat)
@@ -330,7 +332,7 @@ TEST_F(ExportTest, SnapshotSavesTheViewInTheChosenFormat)
         SCOPED_TRACE(c.name);
         m_messages.clear();
         m_dialogs.clear();
-        const wxString path = m_dir.Path() + "/" + c.name;
+        const wxString path = m_dir.Path() + "/" + U(c.name);
         Answer(path, c.filter);
         Run(kSaveBitmapTool);
 
@@ -343,6 +345,8 @@ TEST_F(ExportTest, SnapshotSavesTheViewInTheChosenFormat)
         EXPECT_EQ(0, ReadBytes(path).compare(0, strlen(c.magic), c.magic));
         const wxImage saved = Decode(path, c.type);
         ASSERT_TRUE(saved.IsOk());
+        // On disk as the UTF-8 bytes of the chosen name.
+        EXPECT_EQ(0, access(path.utf8_str().data(), F_OK));
         EXPECT_EQ(ViewSize(), saved.GetSize());
         if (c.type == wxBITMAP_TYPE_JPEG)
             EXPECT_LT(MeanDifference(shown, saved), 4.0);
@@ -548,6 +552,9 @@ TEST_F(ExportTest, AnimationNamesComeOutExactlyAsChosen)
     names.Sort();
     EXPECT_EQ(names, FilesIn(dir));
     EXPECT_EQ(4u, FilesIn(dir + U("/a %d \"q\" 'x' <\xC3\xA9>_files")).size());
+    // On disk as the UTF-8 bytes of the chosen names.
+    EXPECT_EQ(0, access((dir + "/" + name).utf8_str().data(), F_OK));
+    EXPECT_EQ(0, access((dir + U("/a %d \"q\" 'x' <\xC3\xA9>_files/3.png")).utf8_str().data(), F_OK));
     EXPECT_EQ(ExpectedPage("a %d &quot;q&quot; &#39;x&#39; &lt;\xC3\xA9&gt;", 3), ReadBytes(dir + "/" + name));
 }
 
