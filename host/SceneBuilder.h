@@ -52,6 +52,7 @@ private:
     void AddLine(float ax, float ay, float az, float bx, float by, float bz, int visibleState);
     void AddSkyBox();
     irr::gui::IGUIFont* LabelFont();
+    irr::scene::IMesh* SphereMesh();
 
     irr::IrrlichtDevice* m_device;
     irr::scene::ISceneManager* m_scene = nullptr;

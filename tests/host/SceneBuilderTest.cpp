@@ -101,6 +101,8 @@ TEST_F(SceneBuilderTest, NodesSitWhereTheRecordsSayInTheEnginesAxes)
     EXPECT_EQ(census.spheres[1]->getScale(), core::vector3df(1.1f, 1.1f, 1.1f));
     EXPECT_TRUE(census.spheres[1]->getMaterial(0).Lighting);
     EXPECT_FLOAT_EQ(census.spheres[1]->getBoundingBox().MaxEdge.X, 5.0f) << "radius 5";
+    ASSERT_EQ(census.spheres[1]->getMesh()->getMeshBufferCount(), 1u);
+    EXPECT_EQ(census.spheres[1]->getMesh()->getMeshBuffer(0)->getIndexCount(), 16u * 16u * 6u) << "poly count 16";
     // Labels sit above and beside their node and are 9 units wide per character.
     EXPECT_EQ(census.labels[2]->getPosition(), core::vector3df(90, 30, -40));
     EXPECT_EQ(census.labels[2]->getSize(), core::dimension2df(18, 27));
