@@ -85,7 +85,8 @@ void MainFrame::RebuildScene()
 
 wxImage MainFrame::CaptureView() const
 {
-    return CurrentBuilder() ? CaptureFrame(g_device) : wxImage();
+    const SceneBuilder* builder = CurrentBuilder();
+    return builder && builder->HasDrawn() ? CaptureFrame(g_device) : wxImage();
 }
 
 void MainFrame::OnClose(wxCloseEvent&)

@@ -161,6 +161,7 @@ void SceneBuilder::RebuildScene(const PointList& points, const LineList& lines, 
 
     m_device->getSceneManager()->drawAll();
     m_driver->endScene();
+    m_hasDrawn = true;
 }
 
 scene::IMesh* SceneBuilder::SphereMesh()

@@ -40,6 +40,8 @@ public:
     SceneBuilder& operator=(const SceneBuilder&) = delete;
 
     irr::IrrlichtDevice* GetDevice() const { return m_device; }
+    // Whether a frame has been drawn with this device, so its back buffer holds a picture.
+    bool HasDrawn() const { return m_hasDrawn; }
 
     // One complete frame: rebuilds the scene from the lists, writes the animation bounds
     // and the playing switch back to the clock and the target to the camera, draws and
@@ -59,6 +61,7 @@ private:
     irr::video::IVideoDriver* m_driver = nullptr;
     irr::scene::IMesh* m_sphereMesh = nullptr;
     irr::gui::IGUIFont* m_font = nullptr;
+    bool m_hasDrawn = false;
 };
 
 // The device's last drawn frame (its back buffer) as a toolkit image; invalid without one.

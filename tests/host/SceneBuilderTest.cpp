@@ -261,19 +261,42 @@ TEST_F(SceneBuilderTest, LabelsOffLeavesSpheresAndLines)
     EXPECT_EQ(census.lines.size(), 3u);
 }
 
-TEST_F(SceneBuilderTest, LabelsFallBackToTheBuiltInFontWithoutTheFontFile)
+// The texture a label is drawn with tells which font it got.
+wxString LabelTexture(scene::IBillboardTextSceneNode* label)
 {
+    video::ITexture* texture = label->getMaterial(0).getTexture(0);
+    return texture ? wxString(texture->getName().getPath().c_str()) : wxString();
+}
+
+TEST_F(SceneBuilderTest, LabelsUseTheBigFontOrElseTheBuiltInOne)
+{
+    sceneprobe::FillRecordSet(m_points, m_lines);
+    if (std::filesystem::exists(LabelFontFile))
+    {
+        const Census census = Frame();
+        ASSERT_EQ(census.labels.size(), 4u);
+        EXPECT_TRUE(LabelTexture(census.labels[0]).EndsWith("bitmaps/bigfont.png")) << LabelTexture(census.labels[0]);
+    }
+
     char folder[] = "/tmp/nodeweave-nofont-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder);
-    // A builder of its own, so that no font found earlier is reused.
+    // A fresh device and builder, so that no font found earlier is reused.
+    m_builder.reset();
+    m_device->drop();
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.LoggingLevel = ELL_NONE;
+    m_device = createDeviceEx(params);
     m_builder.reset(new SceneBuilder(m_device));
-    sceneprobe::FillRecordSet(m_points, m_lines);
     const Census census = Frame();
     std::filesystem::current_path(before);
     std::filesystem::remove(folder);
-    EXPECT_EQ(census.labels.size(), 4u);
+    ASSERT_EQ(census.labels.size(), 4u);
+    const wxString texture = LabelTexture(census.labels[0]);
+    EXPECT_FALSE(texture.empty());
+    EXPECT_FALSE(texture.Contains("bigfont")) << texture;
 }
 
 TEST_F(SceneBuilderTest, SkyBoxComesLastAndSwitchesMipMapsOn)
