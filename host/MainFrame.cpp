@@ -30,6 +30,8 @@ MainFrame::MainFrame(wxWindow* parent)
     // so only the libraries' list deletes what it holds.
     m_libraries.DeleteContents(true);
     ReadHtmFilesAsHtml();
+    // Plug-ins label their controls in white; the strip they sit on must be dark for that.
+    SetBackgroundColour(wxColour(60, 60, 96));
 
     LoadPlugins();
     FillPluginMenu();

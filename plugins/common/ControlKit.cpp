@@ -15,6 +15,8 @@ namespace weave
 Group BeginGroup(wxWindow* parent, const wxString& caption, int rows, int cols)
 {
     wxStaticBox* staticBox = new wxStaticBox(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize, 0);
+    // The group titles sit on the host's dark strip, like the white captions inside them.
+    staticBox->SetForegroundColour(wxColour(255, 255, 255));
     Group group;
     group.parent = parent;
     group.box = new wxStaticBoxSizer(staticBox, wxHORIZONTAL);
@@ -32,7 +34,8 @@ wxStaticText* MakeLabel(wxWindow* parent, const wxString& text)
 {
     wxStaticText* label = new wxStaticText(parent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, 0);
     label->Wrap(-1);
-    label->SetForegroundColour(wxColour(255, 255, 255, 0));
+    // Opaque white: GTK 3 honours the alpha channel, so white with alpha 0 would not show at all.
+    label->SetForegroundColour(wxColour(255, 255, 255, 255));
     return label;
 }
 

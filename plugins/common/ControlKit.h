@@ -29,7 +29,7 @@ Group BeginGroup(wxWindow* parent, const wxString& caption, int rows, int cols);
 // (proportion 1, expand and top border, border 5).
 void EndGroup(wxSizer* parameterSizer, const Group& group);
 
-// Static text in the strip's style: no wrapping, white (alpha 0) on the host's panel.
+// Static text in the strip's style: no wrapping, opaque white on the host's dark strip.
 wxStaticText* MakeLabel(wxWindow* parent, const wxString& text);
 // A row caption: align-right, border on all sides, 5.
 wxStaticText* AddCaption(const Group& group, const wxString& text);

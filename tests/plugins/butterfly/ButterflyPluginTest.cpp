@@ -126,7 +126,7 @@ TEST_P(ButterflyPlugin, ChoosingBuildsParametersAndRoutingOnly)
     EXPECT_EQ(boxes, Expected({" Parameters ", " Routing "}));
     EXPECT_EQ(Labels(host.Texts()), Expected({"Dimensions: ", "3", "Start point: ", "Final point: "}));
     for (const wxStaticText* text : host.Texts())
-        EXPECT_EQ(text->GetForegroundColour(), wxColour(255, 255, 255, 0));
+        EXPECT_EQ(text->GetForegroundColour(), wxColour(255, 255, 255, 255));
 
     ASSERT_EQ(host.Sliders().size(), 1u);
     EXPECT_EQ(Slider()->GetValue(), 3);

@@ -123,7 +123,7 @@ TEST_F(HypercubePlugin, ActivateBuildsTheThreeGroups)
     for (size_t i = 0; i < texts.size(); ++i)
     {
         EXPECT_EQ(texts[i]->GetLabel(), labels[i]);
-        EXPECT_EQ(texts[i]->GetForegroundColour(), wxColour(255, 255, 255, 0)) << labels[i];
+        EXPECT_EQ(texts[i]->GetForegroundColour(), wxColour(255, 255, 255, 255)) << labels[i];
     }
 
     EXPECT_EQ(dimensionSlider->GetValue(), 4);
