@@ -10,7 +10,8 @@ namespace assetgen
 
 constexpr int kToolIconSize = 20;
 
-// The tool bar's own background colour, so the icons sit on it without a visible square.
+// The tool bar's background colour. The icons are transparent around their pictures; their
+// transparent pixels carry this colour for readers that ignore the alpha.
 Colour ToolBarBackground();
 
 struct ToolIcon

@@ -6,6 +6,7 @@
 #include <wx/image.h>
 #include <wx/init.h>
 
+#include "BmpFile.h"
 #include "LabelFont.h"
 #include "SkyBox.h"
 #include "ToolIcons.h"
@@ -52,10 +53,17 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const ToolIcon& icon : ToolIcons())
     {
-        Canvas canvas(kToolIconSize, kToolIconSize, ToolBarBackground());
+        // Transparent, but holding the tool bar's colour for readers that ignore the alpha.
+        Colour clear = ToolBarBackground();
+        clear.a = 0;
+        Canvas canvas(kToolIconSize, kToolIconSize, clear);
         icon.draw(canvas);
-        wxImage image = canvas.ToImage(false);
-        ok = Save(image, folder, icon.fileName, wxBITMAP_TYPE_BMP) && ok;
+        const wxString path = wxFileName(folder, icon.fileName).GetFullPath();
+        if (!SaveBmpWithAlpha(canvas, std::string(path.fn_str())))
+        {
+            fprintf(stderr, "assetgen: cannot write %s\n", static_cast<const char*>(path.utf8_str()));
+            ok = false;
+        }
     }
 
     wxImage font;
