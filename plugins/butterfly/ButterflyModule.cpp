@@ -93,10 +93,10 @@ void ActivateControls(IPluginManager* manager, bool wrapped)
 
     weave::Group routing = weave::BeginGroup(s.parent, wxGetTranslation(" Routing "), 3, 3);
     weave::AddCaption(routing, wxGetTranslation("Start point: "));
-    s.startList = weave::AddList(routing, 80);
+    s.startList = weave::AddList(routing, 80, "(0,00000)");
     weave::AddSpacer(routing);
     weave::AddCaption(routing, wxGetTranslation("Final point: "));
-    s.finalList = weave::AddList(routing, 80);
+    s.finalList = weave::AddList(routing, 80, "(0,00000)");
     s.startList->Bind(wxEVT_COMBOBOX, &OnEndpointSelected);
     s.finalList->Bind(wxEVT_COMBOBOX, &OnEndpointSelected);
     RefillEndpointLists();

@@ -1,6 +1,8 @@
 // Building blocks every plug-in uses for its parameter strip and its calls back into the host.
 #include "ControlKit.h"
 
+#include <algorithm>
+
 #include <wx/combobox.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
@@ -58,11 +60,16 @@ void AddSpacer(const Group& group)
     group.grid->Add(0, 0, 1, wxEXPAND, 5);
 }
 
-wxComboBox* AddList(const Group& group, int minWidth)
+wxComboBox* AddList(const Group& group, int minWidth, const wxString& widestText)
 {
     wxComboBox* list = new wxComboBox(group.parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                       wxDefaultSize, 0, nullptr, wxCB_SORT);
-    list->SetMinSize(wxSize(minWidth, -1));
+    // The design's width is a floor; the list must also be wide enough to read its longest
+    // text (a six-digit node, the longest topology) beside the drop-down button, which is
+    // about as wide as the control is high.
+    const int readable =
+        widestText.empty() ? 0 : list->GetTextExtent(widestText).GetWidth() + 2 * list->GetBestSize().GetHeight();
+    list->SetMinSize(wxSize(std::max(minWidth, readable), -1));
     group.grid->Add(list, 0, wxALL, 5);
     return list;
 }

@@ -37,8 +37,9 @@ wxStaticText* AddCaption(const Group& group, const wxString& text);
 wxStaticText* AddValueText(const Group& group, const wxString& text);
 // An empty 0 x 0 cell that takes spare room.
 void AddSpacer(const Group& group);
-// Editable sorted list, empty, with the given minimum width; border on all sides, 5.
-wxComboBox* AddList(const Group& group, int minWidth);
+// Editable sorted list, empty, at least minWidth wide and wide enough to show widestText;
+// border on all sides, 5.
+wxComboBox* AddList(const Group& group, int minWidth, const wxString& widestText = wxEmptyString);
 // Horizontal slider without value labels; centred horizontally, border 5 without sides.
 wxSlider* AddSlider(const Group& group, int value, int minValue, int maxValue, int extraFlags = 0);
 

@@ -248,10 +248,10 @@ public:
 
         weave::Group routing = weave::BeginGroup(s_parentWindow, wxGetTranslation(" Routing "), 3, 3);
         weave::AddCaption(routing, wxGetTranslation("Start point: "));
-        s_startBox = weave::AddList(routing, 80);
+        s_startBox = weave::AddList(routing, 80, "{0,0,0}");
         weave::AddSpacer(routing);
         weave::AddCaption(routing, wxGetTranslation("Final point: "));
-        s_finalBox = weave::AddList(routing, 80);
+        s_finalBox = weave::AddList(routing, 80, "{0,0,0}");
         s_startBox->Bind(wxEVT_COMBOBOX, &OnEndpointSelected);
         s_finalBox->Bind(wxEVT_COMBOBOX, &OnEndpointSelected);
         weave::EndGroup(s_parameterSizer, routing);

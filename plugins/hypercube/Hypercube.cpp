@@ -140,10 +140,10 @@ void Hypercube::Activate(IPluginManager* manager_)
 
     weave::Group routing = weave::BeginGroup(s_parent, _(" Routing "), 3, 3);
     weave::AddCaption(routing, _("Start point: "));
-    s_startList = weave::AddList(routing, 80);
+    s_startList = weave::AddList(routing, 80, "(000000)");
     weave::AddSpacer(routing);
     weave::AddCaption(routing, _("Final point: "));
-    s_finalList = weave::AddList(routing, 80);
+    s_finalList = weave::AddList(routing, 80, "(000000)");
     s_startList->Bind(wxEVT_COMBOBOX, &OnEndpointSelected);
     s_finalList->Bind(wxEVT_COMBOBOX, &OnEndpointSelected);
     RefillEndpointLists();
