@@ -13,6 +13,10 @@ irr3DLine::irr3DLine(scene::ISceneNode* parent, scene::ISceneManager* manager, s
 {
     // Edges keep their role colour whatever the light does.
     m_material.Lighting = false;
+    // The node's box is a fixed one around the origin, not around the segment, so the scene
+    // manager's box test would hide every edge whenever the origin leaves the view (close-ups,
+    // networks far from it). The driver clips the segment to the view anyway.
+    setAutomaticCulling(scene::EAC_OFF);
 }
 
 irr3DLine::~irr3DLine()

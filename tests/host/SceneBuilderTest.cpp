@@ -367,4 +367,25 @@ TEST_F(SceneBuilderTest, LinesAreDrawnFromTheirOwnEndsWhereverTheyLie)
     EXPECT_EQ(m_camera.targetX, 49500);
 }
 
+TEST_F(SceneBuilderTest, EdgesStayDrawnWhereverTheNetworkLiesFromTheOrigin)
+{
+    // Edge nodes sit at the origin and carry their ends as data, so the origin's place in the
+    // view must not decide whether an edge is drawn. Seen from inside a far-off network and
+    // from the far side of it, the origin lies behind the camera.
+    struct Case { int distance; double azimuth; };
+    for (const Case& c : {Case{200, -1.0}, Case{30, 0.5}, Case{400, 3.9}})
+    {
+        SCOPED_TRACE(c.distance);
+        ClearOwned(m_points);
+        ClearOwned(m_lines);
+        m_points.Append(sceneprobe::NewPoint(6000, 6000, 6000));
+        m_points.Append(sceneprobe::NewPoint(6100, 6000, 6000));
+        m_lines.Append(sceneprobe::NewLine(6000, 6000, 6000, 6100, 6000, 6000));
+        m_camera.SetView(1.2, c.azimuth, c.distance);
+        const Census census = Frame();
+        ASSERT_EQ(census.lines.size(), 1u);
+        EXPECT_FALSE(m_device->getSceneManager()->isCulled(census.lines[0]));
+    }
+}
+
 } // namespace
