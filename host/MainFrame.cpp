@@ -57,6 +57,10 @@ MainFrame::~MainFrame()
     m_plugins.Clear();
     m_activePlugin = nullptr;
 
+    // The plug-in's controls go while its library is still loaded: the handlers bound to them
+    // are plug-in code, and the window base would destroy them only after the unload.
+    m_parameterSizer->Clear(true);
+
     // Then the libraries: each node unloads its library and deletes the library object.
     for (LibraryList::compatibility_iterator node = m_libraries.GetFirst(); node; node = node->GetNext())
         node->GetData()->Unload();
