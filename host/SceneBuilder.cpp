@@ -70,8 +70,9 @@ SceneBuilder::SceneBuilder(IrrlichtDevice* device) : m_device(device) {}
 
 SceneBuilder::~SceneBuilder()
 {
-    if (m_sphereMesh)
-        m_sphereMesh->drop();
+    for (scene::IMesh* mesh : m_sphereMeshes)
+        if (mesh)
+            mesh->drop();
 }
 
 gui::IGUIFont* SceneBuilder::LabelFont()
@@ -108,17 +109,11 @@ void SceneBuilder::RebuildScene(const PointList& points, const LineList& lines, 
     int minX = 99999, minY = 99999, minZ = 99999;
     int maxX = -999, maxY = -999, maxZ = -999;
 
+    // The camera first, so each sphere can be made as fine as its size on screen asks for.
+    // Hidden nodes count too, so the camera does not wander while the network appears.
     for (PointList::compatibility_iterator node = points.GetFirst(); node; node = node->GetNext())
     {
         const Point* p = node->GetData();
-        if (!revealing || progress > p->drawOrder)
-        {
-            const int shown = SceneRoles::VisibleState(p->state, p->time, now);
-            AddNodeSphere(p->x, p->y, p->z, shown);
-            if (LabelsEnabled)
-                AddNodeLabel(p->x, p->y, p->z, p->label, shown);
-        }
-        // Hidden nodes still count, so the camera does not wander while the network appears.
         maxTime = std::max(maxTime, static_cast<int>(p->time));
         minX = std::min(minX, static_cast<int>(p->x));
         minY = std::min(minY, static_cast<int>(p->y));
@@ -128,12 +123,25 @@ void SceneBuilder::RebuildScene(const PointList& points, const LineList& lines, 
         maxZ = std::max(maxZ, static_cast<int>(p->z));
         maxDrawOrder = std::max(maxDrawOrder, static_cast<int>(p->drawOrder));
     }
-
     camera.SetTarget((maxX - minX) / 2 + minX, (maxY - minY) / 2 + minY, (maxZ - minZ) / 2 + minZ);
     int eyeX = 0, eyeY = 0, eyeZ = 0;
     camera.GetEye(&eyeX, &eyeY, &eyeZ);
-    m_scene->addCameraSceneNode(nullptr, ToEngine(eyeX, eyeY, eyeZ),
-                                ToEngine(camera.targetX, camera.targetY, camera.targetZ), -1, true);
+    const core::vector3df eye = ToEngine(eyeX, eyeY, eyeZ);
+    const core::vector3df target = ToEngine(camera.targetX, camera.targetY, camera.targetZ);
+    m_view = SphereDetail::ViewOf(eye, target, static_cast<float>(m_driver->getCurrentRenderTargetSize().Height));
+
+    for (PointList::compatibility_iterator node = points.GetFirst(); node; node = node->GetNext())
+    {
+        const Point* p = node->GetData();
+        if (revealing && !(progress > p->drawOrder))
+            continue;
+        const int shown = SceneRoles::VisibleState(p->state, p->time, now);
+        AddNodeSphere(p->x, p->y, p->z, shown);
+        if (LabelsEnabled)
+            AddNodeLabel(p->x, p->y, p->z, p->label, shown);
+    }
+
+    m_scene->addCameraSceneNode(nullptr, eye, target, -1, true);
 
     for (LineList::compatibility_iterator node = lines.GetFirst(); node; node = node->GetNext())
     {
@@ -164,26 +172,33 @@ void SceneBuilder::RebuildScene(const PointList& points, const LineList& lines, 
     m_hasDrawn = true;
 }
 
-scene::IMesh* SceneBuilder::SphereMesh()
+scene::IMesh* SceneBuilder::SphereMesh(int level)
 {
-    // Every node is the same sphere; generating its mesh once per device instead of once per
-    // node and frame saves the generation, and putting its triangles in an order that the
-    // software renderer's small vertex cache likes saves a good part of the drawing. The
-    // triangles themselves, and so the picture, stay exactly those of a generated sphere.
-    if (!m_sphereMesh)
+    // Every node is one of a few spheres; generating their meshes once per device instead of
+    // once per node and frame saves the generation, and putting their triangles in an order
+    // that the software renderer's small vertex cache likes saves a good part of the drawing.
+    if (!m_sphereMeshes[level])
     {
-        scene::IMesh* generated = m_scene->getGeometryCreator()->createSphereMesh(5.0f, 16, 16);
-        m_sphereMesh = m_scene->getMeshManipulator()->createForsythOptimizedMesh(generated);
+        const SphereDetail::Tessellation& t = SphereDetail::kTessellations[level];
+        scene::IMesh* generated =
+            m_scene->getGeometryCreator()->createSphereMesh(SphereDetail::kRadius, t.segments, t.rings);
+        m_sphereMeshes[level] = m_scene->getMeshManipulator()->createForsythOptimizedMesh(generated);
         generated->drop();
     }
-    return m_sphereMesh;
+    return m_sphereMeshes[level];
 }
 
 void SceneBuilder::AddNodeSphere(float x, float y, float z, int visibleState)
 {
-    scene::IMeshSceneNode* sphere = m_scene->addMeshSceneNode(SphereMesh(), nullptr, -1);
-    sphere->setPosition(ToEngine(x, y, z));
-    sphere->setScale(core::vector3df(1.1f, 1.1f, 1.1f));
+    // A sphere a few pixels wide looks the same with far fewer triangles; close up it keeps
+    // every one of them.
+    const core::vector3df centre = ToEngine(x, y, z);
+    const float radius = SphereDetail::kRadius * SphereDetail::kScale;
+    const int level = SphereDetail::LevelFor(SphereDetail::ScreenRadius(m_view, centre, radius));
+    scene::IMeshSceneNode* sphere = m_scene->addMeshSceneNode(SphereMesh(level), nullptr, -1);
+    sphere->setPosition(centre);
+    const float scale = SphereDetail::kScale;
+    sphere->setScale(core::vector3df(scale, scale, scale));
     sphere->getMaterial(0).EmissiveColor = SceneRoles::SphereColour(visibleState);
     sphere->setMaterialFlag(video::EMF_LIGHTING, true);
 }

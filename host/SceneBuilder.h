@@ -6,6 +6,7 @@
 #include <wx/colour.h>
 #include <wx/image.h>
 
+#include "SphereDetail.h"
 #include "weavekit/Records.h"
 
 struct Camera;
@@ -28,7 +29,7 @@ extern const char* const LabelFontFile;
 extern const char* const SkyBoxFiles[6]; // back, front, right, left, down, up
 
 // Draws frames with one device. Every frame empties the scene and creates every scene node
-// afresh; only the engine's resources (the sphere mesh, the label font) are kept between
+// afresh; only the engine's resources (the sphere meshes, the label font) are kept between
 // frames, so a builder must not outlive its device.
 class SceneBuilder
 {
@@ -54,12 +55,13 @@ private:
     void AddLine(float ax, float ay, float az, float bx, float by, float bz, int visibleState);
     void AddSkyBox();
     irr::gui::IGUIFont* LabelFont();
-    irr::scene::IMesh* SphereMesh();
+    irr::scene::IMesh* SphereMesh(int level);
 
     irr::IrrlichtDevice* m_device;
     irr::scene::ISceneManager* m_scene = nullptr;
     irr::video::IVideoDriver* m_driver = nullptr;
-    irr::scene::IMesh* m_sphereMesh = nullptr;
+    irr::scene::IMesh* m_sphereMeshes[SphereDetail::kLevels] = {};
+    SphereDetail::View m_view; // of the frame being built
     irr::gui::IGUIFont* m_font = nullptr;
     bool m_hasDrawn = false;
 };
