@@ -2,7 +2,7 @@
 # Installs what Nodeweave needs to build, run and test on Debian 12; does nothing when all is there.
 set -u
 packages=(g++ cmake make pkg-config libwxgtk3.2-dev libirrlicht-dev libgtk-3-dev libx11-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
