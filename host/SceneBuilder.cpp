@@ -8,6 +8,7 @@
 #include "Colours.h"
 #include "Globals.h"
 #include "Irr3DLine.h"
+#include "LabelBillboard.h"
 
 using namespace irr;
 
@@ -73,20 +74,24 @@ SceneBuilder::~SceneBuilder()
     for (scene::IMesh* mesh : m_sphereMeshes)
         if (mesh)
             mesh->drop();
+    if (m_glyphs)
+        m_glyphs->drop();
 }
 
-gui::IGUIFont* SceneBuilder::LabelFont()
+LabelGlyphs* SceneBuilder::LabelFont()
 {
     // The environment would keep a loaded font anyway, but a missing file would be searched
-    // for (and complained about) once per label; one look-up per device is enough.
-    if (!m_font)
+    // for (and complained about) once per label; one look-up per device is enough, and so is
+    // reading once where the letters have ink.
+    if (!m_glyphs)
     {
         gui::IGUIEnvironment* gui = m_device->getGUIEnvironment();
-        m_font = gui->getFont(LabelFontFile);
-        if (!m_font)
-            m_font = gui->getBuiltInFont();
+        gui::IGUIFont* font = gui->getFont(LabelFontFile);
+        if (!font)
+            font = gui->getBuiltInFont();
+        m_glyphs = new LabelGlyphs(font);
     }
-    return m_font;
+    return m_glyphs;
 }
 
 void SceneBuilder::RebuildScene(const PointList& points, const LineList& lines, Camera& camera)
@@ -208,12 +213,13 @@ void SceneBuilder::AddNodeLabel(float x, float y, float z, const wxString& text,
     const video::SColor upper = SceneRoles::ToSColor(NormalLabelColour);
     const video::SColor lower = SceneRoles::LabelLowerColour(visibleState);
     const video::SColor white(255, 255, 255, 255);
-    scene::IBillboardTextSceneNode* label = m_scene->addBillboardTextSceneNode(
-        LabelFont(), text.wc_str(), nullptr,
-        core::dimension2df(9.0f * text.length(), 27.0f),
-        core::vector3df(y + 10.0f, z + 10.0f, x - 10.0f), -1, white, white);
-    if (label)
-        label->setColor(upper, lower);
+    // A text billboard drawn as the engine draws one, over the inked part of each letter only;
+    // labels crowd the picture, and their blank margins were most of the renderer's work.
+    LabelBillboard* label = new LabelBillboard(m_scene->getRootSceneNode(), m_scene, -1, LabelFont(), text.wc_str(),
+                                               core::vector3df(y + 10.0f, z + 10.0f, x - 10.0f),
+                                               core::dimension2df(9.0f * text.length(), 27.0f), white, white);
+    label->setColor(upper, lower);
+    label->drop();
 }
 
 void SceneBuilder::AddLine(float ax, float ay, float az, float bx, float by, float bz, int visibleState)

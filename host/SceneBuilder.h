@@ -10,6 +10,7 @@
 #include "weavekit/Records.h"
 
 struct Camera;
+class LabelGlyphs;
 
 // How a record's role becomes a colour on screen.
 namespace SceneRoles
@@ -29,8 +30,8 @@ extern const char* const LabelFontFile;
 extern const char* const SkyBoxFiles[6]; // back, front, right, left, down, up
 
 // Draws frames with one device. Every frame empties the scene and creates every scene node
-// afresh; only the engine's resources (the sphere meshes, the label font) are kept between
-// frames, so a builder must not outlive its device.
+// afresh; only the engine's resources (the sphere meshes, the label font and where its
+// letters have ink) are kept between frames, so a builder must not outlive its device.
 class SceneBuilder
 {
 public:
@@ -54,7 +55,7 @@ private:
     void AddNodeLabel(float x, float y, float z, const wxString& text, int visibleState);
     void AddLine(float ax, float ay, float az, float bx, float by, float bz, int visibleState);
     void AddSkyBox();
-    irr::gui::IGUIFont* LabelFont();
+    LabelGlyphs* LabelFont();
     irr::scene::IMesh* SphereMesh(int level);
 
     irr::IrrlichtDevice* m_device;
@@ -62,7 +63,7 @@ private:
     irr::video::IVideoDriver* m_driver = nullptr;
     irr::scene::IMesh* m_sphereMeshes[SphereDetail::kLevels] = {};
     SphereDetail::View m_view; // of the frame being built
-    irr::gui::IGUIFont* m_font = nullptr;
+    LabelGlyphs* m_glyphs = nullptr;
     bool m_hasDrawn = false;
 };
 
