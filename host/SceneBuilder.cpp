@@ -187,6 +187,12 @@ scene::IMesh* SceneBuilder::SphereMesh(int level)
         const SphereDetail::Tessellation& t = SphereDetail::kTessellations[level];
         scene::IMesh* generated =
             m_scene->getGeometryCreator()->createSphereMesh(SphereDetail::kRadius, t.segments, t.rings);
+        if (t.facingHalf)
+        {
+            // The engine generates a single SMeshBuffer for a sphere.
+            SphereDetail::KeepNorthHalfFacingZ(*static_cast<scene::SMeshBuffer*>(generated->getMeshBuffer(0)));
+            static_cast<scene::SMesh*>(generated)->recalculateBoundingBox();
+        }
         m_sphereMeshes[level] = m_scene->getMeshManipulator()->createForsythOptimizedMesh(generated);
         generated->drop();
     }
@@ -195,13 +201,15 @@ scene::IMesh* SceneBuilder::SphereMesh(int level)
 
 void SceneBuilder::AddNodeSphere(float x, float y, float z, int visibleState)
 {
-    // A sphere a few pixels wide looks the same with far fewer triangles; close up it keeps
-    // every one of them.
+    // A sphere a few pixels wide looks the same with far fewer triangles, and of those only
+    // the half facing the camera; close up it keeps every one of them.
     const core::vector3df centre = ToEngine(x, y, z);
     const float radius = SphereDetail::kRadius * SphereDetail::kScale;
     const int level = SphereDetail::LevelFor(SphereDetail::ScreenRadius(m_view, centre, radius));
     scene::IMeshSceneNode* sphere = m_scene->addMeshSceneNode(SphereMesh(level), nullptr, -1);
     sphere->setPosition(centre);
+    if (SphereDetail::kTessellations[level].facingHalf)
+        sphere->setRotation((m_view.eye - centre).getHorizontalAngle());
     const float scale = SphereDetail::kScale;
     sphere->setScale(core::vector3df(scale, scale, scale));
     sphere->getMaterial(0).EmissiveColor = SceneRoles::SphereColour(visibleState);

@@ -12,7 +12,7 @@ namespace SphereDetail
 
 // Fewer rings than segments: from pole to pole a ring step covers half the angle that a
 // segment covers around, so both outlines stay equally fine.
-const Tessellation kTessellations[kLevels] = {{16, 16}, {12, 8}, {8, 6}, {6, 4}};
+const Tessellation kTessellations[kLevels] = {{16, 16, false}, {12, 8, true}, {8, 6, true}, {6, 4, true}};
 
 namespace
 {
@@ -64,6 +64,36 @@ int LevelFor(float screenRadius)
         if (screenRadius * (OutlineShortfall(kTessellations[i]) - finest) < kTolerancePixels)
             level = i;
     return level;
+}
+
+void KeepNorthHalfFacingZ(scene::SMeshBuffer& sphere)
+{
+    // A quarter turn about X takes +Y to +Z, positions and normals alike.
+    f32 radius = 0.0f;
+    for (u32 i = 0; i < sphere.Vertices.size(); ++i)
+    {
+        video::S3DVertex& v = sphere.Vertices[i];
+        v.Pos.set(v.Pos.X, -v.Pos.Z, v.Pos.Y);
+        v.Normal.set(v.Normal.X, -v.Normal.Z, v.Normal.Y);
+        radius = std::max(radius, v.Pos.getLength());
+    }
+    // The equator's vertices are computed with sines and cosines, so allow for rounding.
+    const f32 below = -1e-3f * radius;
+    core::array<u16> kept;
+    kept.reallocate(sphere.Indices.size() / 2 + 3);
+    for (u32 i = 0; i + 2 < sphere.Indices.size(); i += 3)
+    {
+        const u16 a = sphere.Indices[i], b = sphere.Indices[i + 1], c = sphere.Indices[i + 2];
+        if (sphere.Vertices[a].Pos.Z >= below && sphere.Vertices[b].Pos.Z >= below &&
+            sphere.Vertices[c].Pos.Z >= below)
+        {
+            kept.push_back(a);
+            kept.push_back(b);
+            kept.push_back(c);
+        }
+    }
+    sphere.Indices = kept;
+    sphere.recalculateBoundingBox();
 }
 
 } // namespace SphereDetail

@@ -10,14 +10,17 @@ namespace SphereDetail
 constexpr float kRadius = 5.0f;
 constexpr float kScale = 1.1f;
 
-// One tessellation of the node sphere: segments around and from pole to pole.
+// One tessellation of the node sphere: segments around and from pole to pole, and whether
+// only the half facing the camera is drawn (the other half is all back faces, which the
+// renderer would transform and light before discarding them).
 struct Tessellation
 {
     int segments;
-    int rings;
+    int rings; // even where only the facing half is drawn: a ring then runs along its rim
+    bool facingHalf;
 };
 
-// Finest first; the finest is the node sphere as designed, poly count 16.
+// Finest first; the finest is the node sphere as designed, poly count 16, drawn whole.
 constexpr int kLevels = 4;
 extern const Tessellation kTessellations[kLevels];
 
@@ -40,5 +43,11 @@ float ScreenRadius(const View& view, const irr::core::vector3df& centre, float r
 // The coarsest level whose outline strays less than half a pixel further from the true
 // circle than the finest level's outline does.
 int LevelFor(float screenRadius);
+
+// Turns a sphere generated with its poles on the Y axis so that its north pole points along
+// +Z, and drops every triangle of the southern half; the equator ring stays whole. A node
+// that shows the result turned to face the camera looks like the whole sphere, since the
+// camera never sees more than the half facing it.
+void KeepNorthHalfFacingZ(irr::scene::SMeshBuffer& sphere);
 
 } // namespace SphereDetail

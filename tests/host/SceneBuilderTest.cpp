@@ -1,6 +1,7 @@
 // Frames built against the engine's null device: what the scene holds for a set of records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -132,9 +133,9 @@ TEST_F(SceneBuilderTest, SpheresLargeOnScreenKeepPolyCount16AndSmallOnesShedTria
 {
     // A row of nodes running away from a close camera: the nearest fill much of the picture,
     // the farthest are a few pixels wide.
-    for (int x : {0, 800, 1400, 1800, 1960, 1990, 2000})
-        m_points.Append(sceneprobe::NewPoint(x, 0, 0));
-    m_camera.SetView(M_PI / 2, 0.0, 1040); // along the row, 40 beyond its last node
+    for (int y : {0, 800, 1400, 1800, 1960, 1990, 2000})
+        m_points.Append(sceneprobe::NewPoint(0, y, 0));
+    m_camera.SetView(M_PI / 2, M_PI / 2, 1040); // along the row, 40 beyond its last node
     const Census census = Frame();
     ASSERT_EQ(census.spheres.size(), 7u);
     const u32 full = 16u * 16u * 2u; // poly count 16
@@ -143,14 +144,26 @@ TEST_F(SceneBuilderTest, SpheresLargeOnScreenKeepPolyCount16AndSmallOnesShedTria
     EXPECT_LT(Triangles(census.spheres[0]), full / 4) << "farthest";
     for (size_t i = 1; i < census.spheres.size(); ++i)
         EXPECT_GE(Triangles(census.spheres[i]), Triangles(census.spheres[i - 1])) << "no farther sphere is finer";
+    ASSERT_EQ(census.cameras.size(), 1u);
+    const core::vector3df eye = census.cameras[0]->getPosition();
     for (scene::IMeshSceneNode* sphere : census.spheres)
     {
-        // However finely drawn, every node is the same sphere in the same colour.
-        EXPECT_FLOAT_EQ(sphere->getBoundingBox().MaxEdge.Y, 5.0f);
-        EXPECT_FLOAT_EQ(sphere->getBoundingBox().MinEdge.X, -5.0f);
+        // However finely drawn, every node is the same sphere in the same colour ...
+        const scene::IMeshBuffer* mesh = sphere->getMesh()->getMeshBuffer(0);
+        f32 farthest = 0.0f;
+        for (u32 i = 0; i < mesh->getIndexCount(); ++i)
+            farthest = std::max(farthest, mesh->getPosition(mesh->getIndices()[i]).getLength());
+        EXPECT_NEAR(farthest, 5.0f, 1e-4f);
         EXPECT_EQ(sphere->getScale(), core::vector3df(1.1f, 1.1f, 1.1f));
         EXPECT_EQ(sphere->getMaterial(0).EmissiveColor, Colour(NormalPointColour));
         EXPECT_TRUE(sphere->getMaterial(0).Lighting);
+        // ... and a sphere drawn as its half facing the camera does face it.
+        if (Triangles(sphere) < full)
+        {
+            core::vector3df facing(0, 0, 1);
+            sphere->getAbsoluteTransformation().rotateVect(facing);
+            EXPECT_GT(facing.normalize().dotProduct((eye - sphere->getPosition()).normalize()), 0.999f);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "SphereDetail.h"
 
@@ -134,6 +135,11 @@ TEST(SphereDetailTest, DetailFallsWithTheSizeOnScreenAndIsFullWhenLarge)
         EXPECT_GE(coarser.rings, 3) << "level " << i;
     }
 
+    for (int i = 1; i < SphereDetail::kLevels; ++i)
+        if (SphereDetail::kTessellations[i].facingHalf)
+            EXPECT_EQ(SphereDetail::kTessellations[i].rings % 2, 0) << "level " << i << " needs a ring on its rim";
+    EXPECT_FALSE(SphereDetail::kTessellations[0].facingHalf) << "close-ups show the sphere as designed";
+
     struct Case { float pixels; int level; };
     const Case cases[] = {
         {std::numeric_limits<float>::infinity(), 0}, {300.0f, 0}, {40.0f, 0}, // close-ups as designed
@@ -150,6 +156,46 @@ TEST(SphereDetailTest, DetailFallsWithTheSizeOnScreenAndIsFullWhenLarge)
         previous = level;
     }
     EXPECT_EQ(previous, SphereDetail::kLevels - 1);
+}
+
+TEST(SphereDetailTest, TheFacingHalfKeepsTheWholeOutlineAndNothingBehindIt)
+{
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.LoggingLevel = ELL_NONE;
+    IrrlichtDevice* device = createDeviceEx(params);
+    ASSERT_NE(device, nullptr);
+    const scene::IGeometryCreator* creator = device->getSceneManager()->getGeometryCreator();
+    struct Case { int segments, rings; };
+    for (const Case& c : {Case{12, 8}, Case{8, 6}, Case{6, 4}, Case{16, 16}, Case{5, 2}})
+    {
+        SCOPED_TRACE(testing::Message() << c.segments << " x " << c.rings);
+        scene::IMesh* mesh = creator->createSphereMesh(5.0f, c.segments, c.rings);
+        scene::SMeshBuffer& half = *static_cast<scene::SMeshBuffer*>(mesh->getMeshBuffer(0));
+        SphereDetail::KeepNorthHalfFacingZ(half);
+
+        // One triangle per segment around the pole, two in each band down to the equator.
+        EXPECT_EQ(half.getIndexCount() / 3, static_cast<u32>(c.segments + 2 * c.segments * (c.rings / 2 - 1)));
+        std::vector<float> rim; // angles around Z of the vertices on the rim
+        for (u32 i = 0; i < half.getIndexCount(); ++i)
+        {
+            const video::S3DVertex& v = half.Vertices[half.Indices[i]];
+            EXPECT_GT(v.Pos.Z, -1e-3f);
+            EXPECT_NEAR(v.Pos.getLength(), 5.0f, 1e-4f);
+            EXPECT_GT(v.Normal.dotProduct(v.Pos), 0.0f) << "normals still point outward";
+            if (std::fabs(v.Pos.Z) < 1e-3f)
+                rim.push_back(std::atan2(v.Pos.Y, v.Pos.X));
+        }
+        // The rim runs all the way round: its corners, one per segment, are all there.
+        std::sort(rim.begin(), rim.end());
+        rim.erase(std::unique(rim.begin(), rim.end(), [](float a, float b) { return std::fabs(a - b) < 1e-4f; }),
+                  rim.end());
+        if (std::fabs(rim.front() + core::PI) < 1e-4f && std::fabs(rim.back() - core::PI) < 1e-4f)
+            rim.pop_back(); // the same corner seen from both sides of the angle's cut
+        EXPECT_EQ(rim.size(), static_cast<size_t>(c.segments));
+        mesh->drop();
+    }
+    device->drop();
 }
 
 } // namespace
