@@ -24,8 +24,96 @@ int Wrap(int value, int size) { return ((value % size) + size) % size; }
 
 } // namespace
 
+namespace
+{
+
+// The texels a sample of a letter's quad can take any colour from: the ones with some
+// opacity, counted in texel columns and rows and, where the sampling wraps around the
+// picture's edge, beyond it.
+struct Ink
+{
+    bool known = false; // false: the picture cannot be read, the letter is drawn whole
+    bool any = false;   // false: the letter leaves no mark at all
+    int left = 0, right = 0, top = 0, bottom = 0; // inclusive
+};
+
+Ink InkAround(const core::rect<s32>& r, const void* data, video::ECOLOR_FORMAT format, u32 pitch,
+              const core::dimension2du& size)
+{
+    // The letter's quad reaches half a texel past its rectangle, and a filtered sample reads
+    // the texel after the one it falls in, wrapping around the picture's edges; two texels
+    // around the rectangle cover all it can read.
+    Ink ink;
+    ink.known = data != nullptr;
+    for (int y = r.UpperLeftCorner.Y - 2; y <= r.LowerRightCorner.Y + 2 && ink.known; ++y)
+        for (int x = r.UpperLeftCorner.X - 2; x <= r.LowerRightCorner.X + 2; ++x)
+        {
+            const int opacity = Opacity(data, format, pitch, Wrap(x, static_cast<int>(size.Width)),
+                                        Wrap(y, static_cast<int>(size.Height)));
+            if (opacity < 0)
+            {
+                ink.known = false;
+                break;
+            }
+            if (opacity == 0)
+                continue;
+            if (!ink.any)
+            {
+                ink.any = true;
+                ink.left = ink.right = x;
+                ink.top = ink.bottom = y;
+            }
+            ink.left = std::min(ink.left, x);
+            ink.right = std::max(ink.right, x);
+            ink.top = std::min(ink.top, y);
+            ink.bottom = std::max(ink.bottom, y);
+        }
+    return ink;
+}
+
+LabelGlyphs::Letter Shape(const core::rect<s32>& r, const core::dimension2du& size, const Ink& ink)
+{
+    LabelGlyphs::Letter letter;
+    letter.width = static_cast<f32>(r.getWidth());
+    // The whole quad's texture coordinates, half a texel past the rectangle, computed as the
+    // engine computes them.
+    const f32 dimX = core::reciprocal(static_cast<f32>(size.Width));
+    const f32 dimY = core::reciprocal(static_cast<f32>(size.Height));
+    const f32 u0 = r.UpperLeftCorner.X * dimX - 0.5f * dimX;
+    const f32 u1 = r.LowerRightCorner.X * dimX + 0.5f * dimX;
+    const f32 v0 = r.UpperLeftCorner.Y * dimY - 0.5f * dimY;
+    const f32 v1 = r.LowerRightCorner.Y * dimY + 0.5f * dimY;
+
+    // The renderer samples texel (u (width - 1/4), v (height - 1/4)) and the one after it, so
+    // a sample more than a texel before the first inked texel or after the last one is fully
+    // transparent; a tenth of a texel more keeps rounding on the safe side.
+    if (ink.known && !ink.any)
+        letter.drawn = false;
+    else if (ink.known)
+    {
+        const f32 inkU0 = (ink.left - 1.1f) / (size.Width - 0.25f);
+        const f32 inkU1 = (ink.right + 1.1f) / (size.Width - 0.25f);
+        const f32 inkV0 = (ink.top - 1.1f) / (size.Height - 0.25f);
+        const f32 inkV1 = (ink.bottom + 1.1f) / (size.Height - 0.25f);
+        letter.left = core::clamp((inkU0 - u0) / (u1 - u0), 0.0f, 1.0f);
+        letter.right = core::clamp((inkU1 - u0) / (u1 - u0), 0.0f, 1.0f);
+        letter.top = core::clamp((inkV0 - v0) / (v1 - v0), 0.0f, 1.0f);
+        letter.bottom = core::clamp((inkV1 - v0) / (v1 - v0), 0.0f, 1.0f);
+        letter.drawn = letter.left < letter.right && letter.top < letter.bottom;
+    }
+    // Untouched edges keep the engine's coordinates to the bit.
+    letter.texLeftTop.set(letter.left == 0.0f ? u0 : u0 + (u1 - u0) * letter.left,
+                          letter.top == 0.0f ? v0 : v0 + (v1 - v0) * letter.top);
+    letter.texRightBottom.set(letter.right == 1.0f ? u1 : u0 + (u1 - u0) * letter.right,
+                              letter.bottom == 1.0f ? v1 : v0 + (v1 - v0) * letter.bottom);
+    return letter;
+}
+
+} // namespace
+
 LabelGlyphs::LabelGlyphs(gui::IGUIFont* font) : m_font(font)
 {
+    m_missing.drawn = false;
     if (!m_font)
         return;
     m_font->grab();
@@ -37,8 +125,7 @@ LabelGlyphs::LabelGlyphs(gui::IGUIFont* font) : m_font(font)
         return;
     const core::array<core::rect<s32>>& rectangles = bank->getPositions();
     const core::array<gui::SGUISprite>& sprites = bank->getSprites();
-    m_ink.resize(rectangles.size());
-
+    m_letters.resize(sprites.size());
     for (u32 t = 0; t < bank->getTextureCount(); ++t)
     {
         video::ITexture* texture = bank->getTexture(t);
@@ -46,49 +133,19 @@ LabelGlyphs::LabelGlyphs(gui::IGUIFont* font) : m_font(font)
             continue;
         const core::dimension2du size = texture->getSize();
         const void* data = texture->lock(video::ETLM_READ_ONLY);
-        if (!data)
-            continue;
         const video::ECOLOR_FORMAT format = texture->getColorFormat();
         const u32 pitch = texture->getPitch();
         for (u32 s = 0; s < sprites.size(); ++s)
         {
-            if (sprites[s].Frames.empty() || sprites[s].Frames[0].textureNumber != t)
+            if (sprites[s].Frames.empty() || sprites[s].Frames[0].textureNumber != t ||
+                sprites[s].Frames[0].rectNumber >= rectangles.size())
                 continue;
-            const u32 number = sprites[s].Frames[0].rectNumber;
-            if (number >= rectangles.size() || m_ink[number].known)
-                continue;
-            // The letter's quad reaches half a texel past its rectangle, and a filtered sample
-            // reads the texel after the one it falls in, wrapping around the picture's edges;
-            // two texels around the rectangle cover all it can read.
-            const core::rect<s32>& r = rectangles[number];
-            Ink ink;
-            ink.known = true;
-            for (int y = r.UpperLeftCorner.Y - 2; y <= r.LowerRightCorner.Y + 2 && ink.known; ++y)
-                for (int x = r.UpperLeftCorner.X - 2; x <= r.LowerRightCorner.X + 2; ++x)
-                {
-                    const int opacity = Opacity(data, format, pitch, Wrap(x, static_cast<int>(size.Width)),
-                                                Wrap(y, static_cast<int>(size.Height)));
-                    if (opacity < 0)
-                    {
-                        ink.known = false;
-                        break;
-                    }
-                    if (opacity == 0)
-                        continue;
-                    if (!ink.any)
-                    {
-                        ink.any = true;
-                        ink.left = ink.right = x;
-                        ink.top = ink.bottom = y;
-                    }
-                    ink.left = std::min(ink.left, x);
-                    ink.right = std::max(ink.right, x);
-                    ink.top = std::min(ink.top, y);
-                    ink.bottom = std::max(ink.bottom, y);
-                }
-            m_ink[number] = ink;
+            const core::rect<s32>& r = rectangles[sprites[s].Frames[0].rectNumber];
+            m_letters[s] = Shape(r, size, InkAround(r, data, format, pitch, size));
+            m_letters[s].texture = t;
         }
-        texture->unlock();
+        if (data)
+            texture->unlock();
     }
 }
 
@@ -98,9 +155,9 @@ LabelGlyphs::~LabelGlyphs()
         m_font->drop();
 }
 
-const LabelGlyphs::Ink& LabelGlyphs::InkOf(u32 rectangle) const
+const LabelGlyphs::Letter& LabelGlyphs::LetterOf(u32 sprite) const
 {
-    return rectangle < m_ink.size() ? m_ink[rectangle] : m_unknown;
+    return sprite < m_letters.size() ? m_letters[sprite] : m_missing;
 }
 
 LabelBillboard::LabelBillboard(scene::ISceneNode* parent, scene::ISceneManager* manager, s32 id,
@@ -145,98 +202,54 @@ void LabelBillboard::setText(const wchar_t* text)
     if (!m_font)
         return;
     m_text = text;
-    m_letters.clear();
-    m_firstVertex.clear();
+    m_placed.clear();
     for (Batch& batch : m_batches)
     {
         batch.vertices.clear();
         batch.indices.clear();
     }
-
-    gui::IGUISpriteBank* bank = m_font->getSpriteBank();
-    const core::array<core::rect<s32>>& rectangles = bank->getPositions();
-    const core::array<gui::SGUISprite>& sprites = bank->getSprites();
-    m_letters.reserve(m_text.size());
-    m_firstVertex.reserve(m_text.size());
+    m_placed.reserve(m_text.size());
     for (u32 i = 0; i < m_text.size(); ++i)
     {
-        const u32 sprite = m_font->getSpriteNoFromChar(&m_text[i]);
-        const u32 number = sprites[sprite].Frames[0].rectNumber;
-        Letter letter;
-        letter.texture = sprites[sprite].Frames[0].textureNumber;
-        const core::dimension2du size = bank->getTexture(letter.texture)->getSize();
-        const f32 dimX = core::reciprocal(static_cast<f32>(size.Width));
-        const f32 dimY = core::reciprocal(static_cast<f32>(size.Height));
-        const core::rect<s32>& r = rectangles[number];
-        letter.width = static_cast<f32>(r.getWidth());
-        letter.kerning = static_cast<f32>(m_font->getKerningWidth(&m_text[i], i > 0 ? &m_text[i - 1] : nullptr));
-
-        // The whole quad's texture coordinates, half a texel past the rectangle, as the
-        // engine sets them.
-        const f32 u0 = r.UpperLeftCorner.X * dimX - 0.5f * dimX;
-        const f32 u1 = r.LowerRightCorner.X * dimX + 0.5f * dimX;
-        const f32 v0 = r.UpperLeftCorner.Y * dimY - 0.5f * dimY;
-        const f32 v1 = r.LowerRightCorner.Y * dimY + 0.5f * dimY;
-
-        // The renderer samples texel (u (width - 1/4), v (height - 1/4)) and the one after
-        // it, so a sample more than a texel before the first inked texel or after the last
-        // one is fully transparent; a tenth of a texel more keeps rounding on the safe side.
-        const LabelGlyphs::Ink& ink = m_glyphs->InkOf(number);
-        if (ink.known && !ink.any)
-            letter.drawn = false;
-        else if (ink.known)
-        {
-            const f32 inkU0 = (ink.left - 1.1f) / (size.Width - 0.25f);
-            const f32 inkU1 = (ink.right + 1.1f) / (size.Width - 0.25f);
-            const f32 inkV0 = (ink.top - 1.1f) / (size.Height - 0.25f);
-            const f32 inkV1 = (ink.bottom + 1.1f) / (size.Height - 0.25f);
-            letter.left = core::clamp((inkU0 - u0) / (u1 - u0), 0.0f, 1.0f);
-            letter.right = core::clamp((inkU1 - u0) / (u1 - u0), 0.0f, 1.0f);
-            letter.top = core::clamp((inkV0 - v0) / (v1 - v0), 0.0f, 1.0f);
-            letter.bottom = core::clamp((inkV1 - v0) / (v1 - v0), 0.0f, 1.0f);
-            letter.drawn = letter.left < letter.right && letter.top < letter.bottom;
-        }
-        // Untouched edges keep the engine's coordinates to the bit.
-        letter.texLeftTop.set(letter.left == 0.0f ? u0 : u0 + (u1 - u0) * letter.left,
-                              letter.top == 0.0f ? v0 : v0 + (v1 - v0) * letter.top);
-        letter.texRightBottom.set(letter.right == 1.0f ? u1 : u0 + (u1 - u0) * letter.right,
-                                  letter.bottom == 1.0f ? v1 : v0 + (v1 - v0) * letter.bottom);
-
-        int first = -1;
+        Placed placed;
+        placed.letter = &m_glyphs->LetterOf(m_font->getSpriteNoFromChar(&m_text[i]));
+        placed.kerning = static_cast<f32>(m_font->getKerningWidth(&m_text[i], i > 0 ? &m_text[i - 1] : nullptr));
+        placed.firstVertex = -1;
+        const LabelGlyphs::Letter& letter = *placed.letter;
         if (letter.drawn && letter.texture < m_batches.size())
         {
             Batch& batch = m_batches[letter.texture];
-            first = static_cast<int>(batch.vertices.size());
-            batch.vertices.resize(first + 4);
+            placed.firstVertex = static_cast<int>(batch.vertices.size());
+            batch.vertices.resize(placed.firstVertex + 4);
             // Corners: right bottom, right top, left top, left bottom.
-            batch.vertices[first + 0].TCoords.set(letter.texRightBottom.X, letter.texRightBottom.Y);
-            batch.vertices[first + 1].TCoords.set(letter.texRightBottom.X, letter.texLeftTop.Y);
-            batch.vertices[first + 2].TCoords.set(letter.texLeftTop.X, letter.texLeftTop.Y);
-            batch.vertices[first + 3].TCoords.set(letter.texLeftTop.X, letter.texRightBottom.Y);
-            const u16 f = static_cast<u16>(first);
+            video::S3DVertex* v = &batch.vertices[placed.firstVertex];
+            v[0].TCoords.set(letter.texRightBottom.X, letter.texRightBottom.Y);
+            v[1].TCoords.set(letter.texRightBottom.X, letter.texLeftTop.Y);
+            v[2].TCoords.set(letter.texLeftTop.X, letter.texLeftTop.Y);
+            v[3].TCoords.set(letter.texLeftTop.X, letter.texRightBottom.Y);
+            const u16 f = static_cast<u16>(placed.firstVertex);
             const u16 corners[6] = {f, static_cast<u16>(f + 2), static_cast<u16>(f + 1),
                                     f, static_cast<u16>(f + 3), static_cast<u16>(f + 2)};
             batch.indices.insert(batch.indices.end(), corners, corners + 6);
         }
-        m_letters.push_back(letter);
-        m_firstVertex.push_back(first);
+        m_placed.push_back(placed);
     }
     ColourVertices();
 }
 
 void LabelBillboard::ColourVertices()
 {
-    for (size_t i = 0; i < m_letters.size(); ++i)
+    for (const Placed& placed : m_placed)
     {
-        if (m_firstVertex[i] < 0)
+        if (placed.firstVertex < 0)
             continue;
-        const Letter& letter = m_letters[i];
+        const LabelGlyphs::Letter& letter = *placed.letter;
         // Top colour at the quad's top edge, bottom colour at its bottom edge, in between
         // as the renderer would blend them.
         const video::SColor upper = letter.top == 0.0f ? m_top : m_bottom.getInterpolated(m_top, letter.top);
         const video::SColor lower =
             letter.bottom == 1.0f ? m_bottom : m_bottom.getInterpolated(m_top, letter.bottom);
-        video::S3DVertex* v = &m_batches[letter.texture].vertices[m_firstVertex[i]];
+        video::S3DVertex* v = &m_batches[letter.texture].vertices[placed.firstVertex];
         v[0].Color = lower;
         v[1].Color = upper;
         v[2].Color = upper;
@@ -256,8 +269,8 @@ void LabelBillboard::OnAnimate(u32 timeMs)
     // The engine's layout: letters side by side in proportion to their widths, the whole
     // text centred on the node and turned to face the camera.
     f32 textLength = 0.0f;
-    for (const Letter& letter : m_letters)
-        textLength += letter.kerning + letter.width;
+    for (const Placed& placed : m_placed)
+        textLength += placed.kerning + placed.letter->width;
     if (textLength < 0.0f)
         textLength = 1.0f;
 
@@ -280,11 +293,11 @@ void LabelBillboard::OnAnimate(u32 timeMs)
 
     pos += space * (m_size.Width * -0.5f);
     bool boxStarted = false;
-    for (size_t i = 0; i < m_letters.size(); ++i)
+    for (const Placed& placed : m_placed)
     {
-        const Letter& letter = m_letters[i];
+        const LabelGlyphs::Letter& letter = *placed.letter;
         const f32 infw = letter.width / textLength;
-        const f32 infk = letter.kerning / textLength;
+        const f32 infk = placed.kerning / textLength;
         const f32 w = m_size.Width * infw * 0.5f;
         pos += space * w;
         const core::vector3df half = space * w;
@@ -302,13 +315,13 @@ void LabelBillboard::OnAnimate(u32 timeMs)
         m_box.addInternalPoint(pos + half - vertical);
         m_box.addInternalPoint(pos - half + vertical);
 
-        if (m_firstVertex[i] >= 0)
+        if (placed.firstVertex >= 0)
         {
             const core::vector3df right = half * (2.0f * letter.right - 1.0f);
             const core::vector3df left = half * (2.0f * letter.left - 1.0f);
             const core::vector3df lower = vertical * (2.0f * letter.bottom - 1.0f);
             const core::vector3df upper = vertical * (2.0f * letter.top - 1.0f);
-            video::S3DVertex* v = &m_batches[letter.texture].vertices[m_firstVertex[i]];
+            video::S3DVertex* v = &m_batches[letter.texture].vertices[placed.firstVertex];
             v[0].Pos = pos + right + lower;
             v[1].Pos = pos + right + upper;
             v[2].Pos = pos + left + upper;
@@ -403,10 +416,11 @@ void LabelBillboard::getColor(video::SColor& topColour, video::SColor& bottomCol
 f32 LabelBillboard::DrawnShare() const
 {
     f32 whole = 0.0f, drawn = 0.0f;
-    for (const Letter& letter : m_letters)
+    for (const Placed& placed : m_placed)
     {
+        const LabelGlyphs::Letter& letter = *placed.letter;
         whole += letter.width;
-        if (letter.drawn)
+        if (placed.firstVertex >= 0)
             drawn += letter.width * (letter.right - letter.left) * (letter.bottom - letter.top);
     }
     return whole > 0.0f ? drawn / whole : 0.0f;

@@ -22,22 +22,25 @@ public:
     // The font as the billboards read it, or null for a font they cannot draw.
     irr::gui::IGUIFontBitmap* GetBitmapFont() const { return m_bitmap; }
 
-    // The texels a sample of the letter picture's quad can take any colour from: the ones
-    // with some opacity, counted in texel columns and rows and, where the sampling wraps
-    // around the picture's edge, beyond it.
-    struct Ink
+    // One letter of the font as a billboard draws it: the part of its quad that is drawn, as
+    // shares of the quad from its left and from its top edge, with the texture coordinates
+    // there. The whole quad takes the letter's rectangle and half a texel around it.
+    struct Letter
     {
-        bool known = false; // false: draw the letter whole
-        bool any = false;   // false: the letter leaves no mark at all
-        int left = 0, right = 0, top = 0, bottom = 0; // inclusive
+        irr::u32 texture = 0;
+        irr::f32 width = 0.0f; // of the letter's rectangle, in texels
+        bool drawn = true;
+        irr::f32 left = 0.0f, right = 1.0f, top = 0.0f, bottom = 1.0f;
+        irr::core::vector2df texLeftTop, texRightBottom;
     };
-    const Ink& InkOf(irr::u32 rectangle) const;
+    // By sprite number, as the font gives it for a character.
+    const Letter& LetterOf(irr::u32 sprite) const;
 
 private:
     irr::gui::IGUIFont* m_font;
     irr::gui::IGUIFontBitmap* m_bitmap = nullptr;
-    std::vector<Ink> m_ink; // per sprite bank rectangle
-    Ink m_unknown;
+    std::vector<Letter> m_letters; // per sprite
+    Letter m_missing;
 };
 
 // A text billboard that faces the camera, drawn exactly as the engine's text billboard draws
@@ -79,16 +82,12 @@ public:
     irr::f32 DrawnShare() const;
 
 private:
-    // One letter: its place in the text and the part of its quad that is drawn, as shares of
-    // the quad from its left and from its top edge.
-    struct Letter
+    // One letter of the text: its shape and where its four corners are in its batch.
+    struct Placed
     {
-        irr::u32 texture = 0;
-        irr::f32 width = 0.0f;
-        irr::f32 kerning = 0.0f;
-        bool drawn = true;
-        irr::f32 left = 0.0f, right = 1.0f, top = 0.0f, bottom = 1.0f;
-        irr::core::vector2df texLeftTop, texRightBottom; // of the drawn part
+        const LabelGlyphs::Letter* letter;
+        irr::f32 kerning;
+        int firstVertex; // -1 when nothing of it is drawn
     };
     struct Batch // the letters on one texture, drawn together as the engine does
     {
@@ -108,8 +107,6 @@ private:
     irr::core::dimension2df m_size;
     irr::core::aabbox3d<irr::f32> m_box;
     irr::video::SMaterial m_material;
-    std::vector<Letter> m_letters;
+    std::vector<Placed> m_placed;
     std::vector<Batch> m_batches;
-    // Where each letter's four corners sit in its batch (-1 when not drawn).
-    std::vector<int> m_firstVertex;
 };
