@@ -9,9 +9,27 @@
 #include <wx/tglbtn.h>
 
 #include "Clock.h"
+#include "EngineDisplay.h"
 #include "Globals.h"
 #include "NativeView.h"
 #include "SceneBuilder.h"
+
+namespace
+{
+
+// The X connection g_device opened; it goes with the device (the engine would keep it).
+void* s_deviceConnection = nullptr;
+
+void DropDevice()
+{
+    g_device->drop();
+    g_device = nullptr;
+    g_sceneManager = nullptr;
+    EngineDisplay::CloseConnection(s_deviceConnection);
+    s_deviceConnection = nullptr;
+}
+
+} // namespace
 
 bool MainFrame::CreateViewDevice()
 {
@@ -35,11 +53,10 @@ bool MainFrame::OpenDevice()
     if (g_device)
     {
         // Left by another main window: there is one device for the process.
-        g_device->drop();
-        g_device = nullptr;
+        DropDevice();
     }
     g_creationParams.WindowId = m_viewHandle;
-    g_device = irr::createDeviceEx(g_creationParams);
+    g_device = EngineDisplay::CreateDevice(g_creationParams, &s_deviceConnection);
     g_sceneManager = g_device ? g_device->getSceneManager() : nullptr;
     if (!g_device)
         return false;
@@ -50,11 +67,7 @@ bool MainFrame::OpenDevice()
 void MainFrame::ReleaseDevice()
 {
     if (m_sceneBuilder && g_device && m_sceneBuilder->GetDevice() == g_device)
-    {
-        g_device->drop();
-        g_device = nullptr;
-        g_sceneManager = nullptr;
-    }
+        DropDevice();
     delete m_sceneBuilder;
     m_sceneBuilder = nullptr;
 }
