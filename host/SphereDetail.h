@@ -20,7 +20,7 @@ struct Tessellation
     bool facingHalf;
 };
 
-// Finest first; the finest is the node sphere as designed, poly count 16, drawn whole.
+// Finest first; the finest is the full node sphere, poly count 16, drawn whole.
 constexpr int kLevels = 4;
 extern const Tessellation kTessellations[kLevels];
 

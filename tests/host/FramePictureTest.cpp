@@ -1,4 +1,4 @@
-// Pictures from the software renderer: the frame builder's picture against the scene drawn node by node as designed.
+// Pictures from the software renderer: the frame builder's picture against the plain scene, every node drawn in full.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -49,9 +49,9 @@ Picture Capture(IrrlichtDevice* device)
     return picture;
 }
 
-// The frame drawn straight from the design, every node by itself: a generated sphere of poly
-// count 16 for every node, the engine's text billboards, one edge node per line.
-void DrawAsDesigned(IrrlichtDevice* device, const PointList& points, const LineList& lines, Camera& camera)
+// The plain frame, every node drawn in full by the engine's own nodes: a generated sphere of
+// poly count 16 for every node, the engine's text billboards, one edge node per line.
+void DrawPlainly(IrrlichtDevice* device, const PointList& points, const LineList& lines, Camera& camera)
 {
     using SceneRoles::ToEngine;
     scene::ISceneManager* scene = device->getSceneManager();
@@ -227,7 +227,7 @@ protected:
     Camera m_camera;
 };
 
-TEST_F(FramePictureTest, TheFramesPictureIsTheDesignedOneToTheEye)
+TEST_F(FramePictureTest, TheFramesPictureIsThePlainOneToTheEye)
 {
     struct View { const char* name; double polar, azimuth; int distance; bool labels; };
     const View views[] = {
@@ -245,12 +245,12 @@ TEST_F(FramePictureTest, TheFramesPictureIsTheDesignedOneToTheEye)
         m_builder->RebuildScene(m_points, m_lines, m_camera);
         const Picture fast = Capture(m_device);
         const std::vector<core::vector2di> centres = NodeCentres();
-        DrawAsDesigned(m_device, m_points, m_lines, m_camera);
-        const Picture designed = Capture(m_device);
-        ASSERT_EQ(fast.rgb.size(), designed.rgb.size());
+        DrawPlainly(m_device, m_points, m_lines, m_camera);
+        const Picture plain = Capture(m_device);
+        ASSERT_EQ(fast.rgb.size(), plain.rgb.size());
         ASSERT_FALSE(fast.rgb.empty());
 
-        const Difference d = Compare(fast, designed);
+        const Difference d = Compare(fast, plain);
         EXPECT_LT(d.strayPixels, 0.015) << "pixels that differ plainly, single ones along outlines";
         EXPECT_LE(d.largestPatch, 32) << "no spot of a few pixels looks different";
         EXPECT_LT(d.meanPatch, 1.0);
@@ -261,7 +261,7 @@ TEST_F(FramePictureTest, TheFramesPictureIsTheDesignedOneToTheEye)
         {
             int largest = 0;
             for (int channel = 0; channel < 3; ++channel)
-                largest = std::max(largest, std::abs(fast.At(c.X, c.Y, channel) - designed.At(c.X, c.Y, channel)));
+                largest = std::max(largest, std::abs(fast.At(c.X, c.Y, channel) - plain.At(c.X, c.Y, channel)));
             if (largest <= 24)
                 ++alike;
         }

@@ -124,7 +124,7 @@ TEST(SphereDetailTest, ASphereReachingTheCameraIsAsLargeAsCanBe)
 
 TEST(SphereDetailTest, DetailFallsWithTheSizeOnScreenAndIsFullWhenLarge)
 {
-    // The finest level is the node sphere as designed.
+    // The finest level is the full node sphere, poly count 16.
     EXPECT_EQ(SphereDetail::kTessellations[0].segments, 16);
     EXPECT_EQ(SphereDetail::kTessellations[0].rings, 16);
     for (int i = 1; i < SphereDetail::kLevels; ++i)
@@ -138,11 +138,11 @@ TEST(SphereDetailTest, DetailFallsWithTheSizeOnScreenAndIsFullWhenLarge)
     for (int i = 1; i < SphereDetail::kLevels; ++i)
         if (SphereDetail::kTessellations[i].facingHalf)
             EXPECT_EQ(SphereDetail::kTessellations[i].rings % 2, 0) << "level " << i << " needs a ring on its rim";
-    EXPECT_FALSE(SphereDetail::kTessellations[0].facingHalf) << "close-ups show the sphere as designed";
+    EXPECT_FALSE(SphereDetail::kTessellations[0].facingHalf) << "close-ups show the full sphere";
 
     struct Case { float pixels; int level; };
     const Case cases[] = {
-        {std::numeric_limits<float>::infinity(), 0}, {300.0f, 0}, {40.0f, 0}, // close-ups as designed
+        {std::numeric_limits<float>::infinity(), 0}, {300.0f, 0}, {40.0f, 0}, // close-ups in full
         {0.0f, SphereDetail::kLevels - 1}, {1.0f, SphereDetail::kLevels - 1}, // dots
     };
     for (const Case& c : cases)
