@@ -57,7 +57,8 @@ check() {
     echo "FAIL - $what"
   fi
 }
-# Stops the current case when something it depends on did not happen.
+# A step that later checks build on did not happen: counted as a failure; the caller decides
+# whether the case can go on.
 give_up() {
   failed=$((failed + 1))
   echo "FAIL - $*"
