@@ -50,10 +50,9 @@ MainFrame::~MainFrame()
     ClearOwned(g_points);
     ClearOwned(g_lines);
 
-    // Plug-in objects: storage only. IPlugin declares no destructor on purpose, and the
-    // object's address is its IPlugin address, so this frees exactly what CreatePlugin made.
+    // Plug-in objects, without running plug-in code.
     for (PluginList::compatibility_iterator node = m_plugins.GetFirst(); node; node = node->GetNext())
-        ::operator delete(static_cast<void*>(node->GetData()));
+        ReleasePlugin(node->GetData());
     m_plugins.Clear();
     m_activePlugin = nullptr;
 

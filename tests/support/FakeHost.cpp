@@ -32,8 +32,7 @@ FakeHost::~FakeHost()
     m_frame->Destroy();
     Pump();
     // As in nodeweave: the plug-in's storage goes without running its code.
-    if (m_plugin)
-        ::operator delete(static_cast<void*>(m_plugin));
+    ReleasePlugin(m_plugin);
     m_library.Unload();
 }
 
@@ -48,6 +47,14 @@ IPlugin* FakeHost::Load(const wxString& file)
     EXPECT_NE(create, nullptr);
     m_plugin = create ? create(this) : nullptr;
     return m_plugin;
+}
+
+void FakeHost::DestroyPluginWithItsDestructor()
+{
+    if (wxFrame* frame = dynamic_cast<wxFrame*>(m_plugin))
+        frame->~wxFrame();   // virtual: the plug-in class's destructor runs first
+    ::operator delete(static_cast<void*>(m_plugin));
+    m_plugin = nullptr;
 }
 
 void FakeHost::Choose()

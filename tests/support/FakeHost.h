@@ -56,6 +56,10 @@ public:
     void PickItem(wxComboBox* list, const wxString& item);
     static void TypeText(wxComboBox* list, const wxString& text);
 
+    // Runs the plug-in's own destructor (which nodeweave never does) and frees the object,
+    // to check what a plug-in's destructor leaves behind.
+    void DestroyPluginWithItsDestructor();
+
     // Reload outside any handler, as after a host command.
     void Reload();
 

@@ -36,6 +36,10 @@ public:
     IPluginManager* manager;
 };
 
+// Frees a plug-in object made by CreatePlugin without running any of the plug-in's own code
+// (IPlugin has no destructor on purpose); the toolkit's frame base, if any, is destroyed.
+WEAVEKIT_API void ReleasePlugin(IPlugin* plugin);
+
 // Every plug-in library exports this, unmangled, as "CreatePlugin".
 typedef IPlugin* (*CreatePluginFunction)(IPluginManager* manager);
 #define WEAVE_CREATE_PLUGIN_SYMBOL "CreatePlugin"

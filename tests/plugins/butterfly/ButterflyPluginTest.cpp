@@ -280,8 +280,8 @@ TEST_P(ButterflyPlugin, DestroyingThePluginLetsGoOfItsControls)
     ASSERT_NE(frame, nullptr);
     // IPlugin comes first: the host's plug-in pointer is the object's own address.
     EXPECT_EQ(dynamic_cast<void*>(host.Plugin()), static_cast<void*>(host.Plugin()));
-    // The host never runs this; the storage is still released by the stand-in host.
-    frame->~wxFrame();
+    // The host never runs this destructor; the stand-in can.
+    host.DestroyPluginWithItsDestructor();
     host.calls.clear();
     host.MoveSlider(Slider(), 4);
     host.PickItem(StartList(), "(0,000)");
@@ -294,9 +294,8 @@ TEST_P(ButterflyPlugin, DestroyingThePluginAfterTheHostEmptiedTheStrip)
     host.Choose();
     host.GetParameterSizer()->Clear(true);
     testsupport::Pump();
-    wxFrame* frame = dynamic_cast<wxFrame*>(host.Plugin());
-    ASSERT_NE(frame, nullptr);
-    frame->~wxFrame();
+    ASSERT_NE(dynamic_cast<wxFrame*>(host.Plugin()), nullptr);
+    host.DestroyPluginWithItsDestructor();
     EXPECT_TRUE(host.Frame()->GetChildren().empty());
 }
 
