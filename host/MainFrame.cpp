@@ -142,7 +142,7 @@ void MainFrame::OnPluginMenu(wxCommandEvent& event)
         wxLogNull quiet;
         const wxString page = "webs/" + m_activePlugin->GetName() + ".htm";
         if (!wxFileExists(page) || !m_htmlWindow->LoadPage(page))
-            m_htmlWindow->SetPage(wxEmptyString);
+            m_htmlWindow->SetPage("<html><body bgcolor=\"#ffffcc\"></body></html>");   // the pane's own colour
     }
 
     ReloadNetwork();

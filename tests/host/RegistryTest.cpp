@@ -166,6 +166,8 @@ TEST_F(RegistryTest, ChoosingAgainReplacesControlsAndRecords)
     EXPECT_EQ(g_points.GetCount(), 3u);
     // No page for the first: the pane must not keep showing the second network's text.
     EXPECT_EQ(m_frame->GetHtmlWindow()->GetOpenedPageTitle(), "");
+    EXPECT_TRUE(m_frame->GetHtmlWindow()->ToText().Strip(wxString::both).empty());
+    EXPECT_EQ(m_frame->GetHtmlWindow()->GetBackgroundColour(), wxColour(255, 255, 204));
 }
 
 TEST_F(RegistryTest, ReloadsFreeEveryRecordAndItsLineEnds)
