@@ -1,12 +1,14 @@
 // The main window's spine: construction order, the plug-in registry and the network choice.
 #include "MainFrame.h"
 
+#include <memory>
 #include <new>
 
 #include <wx/dir.h>
 #include <wx/filefn.h>
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
+#include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/tglbtn.h>
@@ -37,6 +39,8 @@ MainFrame::MainFrame(wxWindow* parent)
     FillPluginMenu();
     for (size_t k = 0; k < m_plugins.GetCount(); ++k)
         Bind(wxEVT_MENU, &MainFrame::OnPluginMenu, this, static_cast<int>(k + 1));
+
+    Bind(wxEVT_CHAR_HOOK, &MainFrame::OnCharHook, this);
 
     CreateViewDevice();
     g_clock = new timer(this, this);
@@ -147,6 +151,39 @@ void MainFrame::OnPluginMenu(wxCommandEvent& event)
 
     ReloadNetwork();
     RebuildScene();
+}
+
+// The description pane swallows plain keys, so the one-key camera and time commands (W, S,
+// A, D, E, Q, -, +) would stop working after a click into it. While it has the focus, such a
+// key runs its menu command here; everywhere else the menu's own accelerators answer.
+void MainFrame::OnCharHook(wxKeyEvent& event)
+{
+    wxWindow* focus = wxWindow::FindFocus();
+    const bool inPane = focus && (focus == m_htmlWindow || m_htmlWindow->IsDescendant(focus));
+    if (!inPane || event.HasAnyModifiers())
+    {
+        event.Skip();
+        return;
+    }
+    const int unicode = static_cast<int>(event.GetUnicodeKey());
+    for (size_t m = 0; m < m_menubar->GetMenuCount(); ++m)
+    {
+        for (wxMenuItem* item : m_menubar->GetMenu(m)->GetMenuItems())
+        {
+            std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
+            if (!accel || accel->GetFlags() != wxACCEL_NORMAL)
+                continue;
+            const int key = accel->GetKeyCode();
+            if (key == event.GetKeyCode() || (unicode != WXK_NONE && key == unicode))
+            {
+                wxCommandEvent command(wxEVT_MENU, item->GetId());
+                command.SetEventObject(this);
+                ProcessWindowEvent(command);
+                return;
+            }
+        }
+    }
+    event.Skip();
 }
 
 wxSizer* MainFrame::GetParameterSizer() { return m_parameterSizer; }

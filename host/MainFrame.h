@@ -81,6 +81,7 @@ protected:
     void OnPaint(wxPaintEvent& event) override;
 
     void OnPluginMenu(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 
 private:
     void LoadPlugins();

@@ -13,6 +13,7 @@
 #include <wx/tglbtn.h>
 #include <wx/toolbar.h>
 #include <wx/tooltip.h>
+#include <wx/uiaction.h>
 
 #include "Clock.h"
 #include "MainFrame.h"
@@ -195,6 +196,33 @@ TEST_F(MainWindowTest, ClientAreaGivesTheViewTheSpareWidthAndKeepsTheStrip)
     Pump(50);
     EXPECT_EQ(m_frame->GetHtmlWindow()->GetSize().GetWidth(), 300);
     EXPECT_EQ(view->GetSize().GetWidth(), viewWidth + 200);
+}
+
+} // namespace
+
+namespace
+{
+
+// Keys typed as a person types them (through the X server), with the description pane focused.
+TEST_F(MainWindowTest, OneKeyCommandsStillWorkWhileTheDescriptionPaneHasTheFocus)
+{
+    m_frame->Raise();
+    m_frame->GetHtmlWindow()->SetFocus();
+    Pump(100);
+    ASSERT_EQ(wxWindow::FindFocus(), m_frame->GetHtmlWindow());
+    Camera* camera = timer::ActiveCamera();
+    const double polar = camera->GetPolar();
+    const int distance = camera->GetDistance();
+
+    wxUIActionSimulator keyboard;
+    keyboard.Char('w');
+    keyboard.Char('w');
+    keyboard.Char('q');
+    Pump(200);
+
+    // Each key runs its command exactly once: not lost in the pane, not run twice.
+    EXPECT_NEAR(camera->GetPolar(), polar - 0.2, 1e-9);
+    EXPECT_EQ(camera->GetDistance(), distance + 20);
 }
 
 } // namespace
