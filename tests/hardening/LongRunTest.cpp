@@ -305,7 +305,12 @@ TEST_F(LongRunTest, ThousandReloadsFreeTheirRecordsAndKeepTheResidentSetLevel)
                 "%d rounds, %zu networks\n",
                 m_rssSettled, kSettledAfter, rssLast, m_frame->reloads, 100.0 * (rssLast - m_rssSettled) / m_rssSettled,
                 m_filesSettled, filesLast, round, m_frame->liveByNetwork.size());
+#if defined(__SANITIZE_ADDRESS__)
+    // The address checker holds freed memory back in quarantine on purpose, so the resident set
+    // says nothing here; the live-record checks above and the leak checker at exit still hold.
+#else
     EXPECT_LE(rssLast, m_rssSettled * (1.0 + kRssTolerance));
+#endif
     EXPECT_EQ(filesLast, m_filesSettled) << "files or X connections left open by reloads and repaints";
 }
 
