@@ -181,6 +181,8 @@ const bool registered = [] {
     benchmark::RegisterBenchmark("Frame/Torus600/SkyBox", FrameOf, Scene{Network::Torus600, true, true})->Unit(ms);
     benchmark::RegisterBenchmark("Frame/Hypercube64/Labels", FrameOf, Scene{Network::Hypercube64, true, false})->Unit(ms);
     benchmark::RegisterBenchmark("Frame/Butterfly192/Labels", FrameOf, Scene{Network::Butterfly192, true, false})->Unit(ms);
+    benchmark::RegisterBenchmark("Frame/Hypercube64/SkyBox", FrameOf, Scene{Network::Hypercube64, true, true})->Unit(ms);
+    benchmark::RegisterBenchmark("Frame/Butterfly192/SkyBox", FrameOf, Scene{Network::Butterfly192, true, true})->Unit(ms);
     return true;
 }();
 

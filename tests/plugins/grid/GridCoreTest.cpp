@@ -1,6 +1,8 @@
 // Torus and mesh networks, routes and nestings, checked on the records without a display.
 #include <gtest/gtest.h>
 
+#include "OwnedRecords.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -21,11 +23,9 @@ Key KeyOf(const Point& p) { return {p.id, p.id2, p.id3}; }
 std::string Show(const Key& k) { return wxString::Format("(%d,%d,%d)", k[0], k[1], k[2]).ToStdString(); }
 
 // One build of a network into lists of its own.
-struct Built
+struct Built : testsupport::OwnedRecords
 {
     grid::GridParams params;
-    PointList points;
-    LineList lines;
 
     Built(bool torus, int dimension, int length, int width, int high, const wxString& start = "",
           const wxString& final = "", const wxString& topology = "")
@@ -43,27 +43,6 @@ struct Built
 
     explicit Built(const grid::GridParams& given) : params(given) { grid::BuildNetwork(params, &points, &lines); }
 
-    ~Built()
-    {
-        ClearOwned(points);
-        ClearOwned(lines);
-    }
-
-    std::vector<Point*> Nodes() const
-    {
-        std::vector<Point*> all;
-        for (auto it = points.GetFirst(); it; it = it->GetNext())
-            all.push_back(it->GetData());
-        return all;
-    }
-
-    std::vector<Line*> Lines() const
-    {
-        std::vector<Line*> all;
-        for (auto it = lines.GetFirst(); it; it = it->GetNext())
-            all.push_back(it->GetData());
-        return all;
-    }
 
     Point* Node(const Key& k) const
     {

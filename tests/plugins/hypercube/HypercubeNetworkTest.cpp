@@ -1,6 +1,8 @@
 // The hypercube's layout, edges, route and nestings, checked on the records without a display.
 #include <gtest/gtest.h>
 
+#include "OwnedRecords.h"
+
 #include <algorithm>
 #include <climits>
 #include <map>
@@ -38,33 +40,9 @@ private:
     size_t m_next = 0;
 };
 
-struct Built
+struct Built : testsupport::OwnedRecords
 {
-    PointList points;
-    LineList lines;
     hypercube::NetworkResult result{};
-
-    ~Built()
-    {
-        ClearOwned(points);
-        ClearOwned(lines);
-    }
-
-    std::vector<Point*> Nodes() const
-    {
-        std::vector<Point*> all;
-        for (auto it = points.GetFirst(); it; it = it->GetNext())
-            all.push_back(it->GetData());
-        return all;
-    }
-
-    std::vector<Line*> Lines() const
-    {
-        std::vector<Line*> all;
-        for (auto it = lines.GetFirst(); it; it = it->GetNext())
-            all.push_back(it->GetData());
-        return all;
-    }
 
     Point* Node(int id) const
     {
