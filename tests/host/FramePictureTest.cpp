@@ -8,6 +8,7 @@
 
 #include <irrlicht.h>
 
+#include "ViewState.h"
 #include "Clock.h"
 #include "Colours.h"
 #include "Globals.h"
@@ -172,10 +173,7 @@ class FramePictureTest : public testing::Test
 protected:
     void SetUp() override
     {
-        timer::ResetValues();
-        SetDefaultColours();
-        LabelsEnabled = true;
-        SkyBoxEnabled = false;
+        ResetViewState();
         SIrrlichtCreationParameters params;
         params.DriverType = video::EDT_BURNINGSVIDEO;
         params.Bits = 16;

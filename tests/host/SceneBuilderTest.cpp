@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "ViewState.h"
 #include "Clock.h"
 #include "Colours.h"
 #include "Globals.h"
@@ -27,10 +28,7 @@ class SceneBuilderTest : public testing::Test
 protected:
     void SetUp() override
     {
-        timer::ResetValues();
-        SetDefaultColours();
-        LabelsEnabled = true;
-        SkyBoxEnabled = false;
+        ResetViewState();
         SIrrlichtCreationParameters params;
         params.DriverType = video::EDT_NULL;
         params.WindowSize = core::dimension2du(640, 480);
@@ -47,10 +45,7 @@ protected:
             m_device->drop();
         ClearOwned(m_points);
         ClearOwned(m_lines);
-        timer::ResetValues();
-        SetDefaultColours();
-        LabelsEnabled = true;
-        SkyBoxEnabled = false;
+        ResetViewState();
     }
 
     Census Frame()

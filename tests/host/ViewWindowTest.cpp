@@ -10,6 +10,7 @@
 #include <wx/slider.h>
 #include <wx/tglbtn.h>
 
+#include "ViewState.h"
 #include "Clock.h"
 #include "Colours.h"
 #include "Globals.h"
@@ -85,10 +86,7 @@ class ViewWindowTest : public testing::Test
 protected:
     void SetUp() override
     {
-        timer::ResetValues();
-        SetDefaultColours();
-        LabelsEnabled = true;
-        SkyBoxEnabled = false;
+        ResetViewState();
         g_creationParams.DriverType = video::EDT_BURNINGSVIDEO;
         m_frame = new ProbeFrame();
         m_frame->Show();
@@ -107,10 +105,7 @@ protected:
         }
         ClearOwned(g_points);
         ClearOwned(g_lines);
-        timer::ResetValues();
-        SetDefaultColours();
-        LabelsEnabled = true;
-        SkyBoxEnabled = false;
+        ResetViewState();
         g_creationParams.DriverType = video::EDT_BURNINGSVIDEO;
     }
 
