@@ -134,10 +134,7 @@ void MainFrame::OnPluginMenu(wxCommandEvent& event)
         OnRotateButton(rotate);
     }
 
-    double polar = 0, azimuth = 0;
-    int distance = 0;
-    m_activePlugin->GetCameraDefaults(&polar, &azimuth, &distance);
-    timer::ActiveCamera()->SetView(polar, azimuth, distance);
+    ClockCommands::DefaultCamera(*timer::ActiveCamera(), m_activePlugin);
 
     Layout();
 
