@@ -64,7 +64,7 @@ wxComboBox* AddList(const Group& group, int minWidth, const wxString& widestText
 {
     wxComboBox* list = new wxComboBox(group.parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                       wxDefaultSize, 0, nullptr, wxCB_SORT);
-    // The design's width is a floor; the list must also be wide enough to read its longest
+    // minWidth is a floor; the list must also be wide enough to read its longest
     // text (a six-digit node, the longest topology) beside the drop-down button, which is
     // about as wide as the control is high.
     const int readable =

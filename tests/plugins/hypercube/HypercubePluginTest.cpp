@@ -141,7 +141,7 @@ TEST_F(HypercubePlugin, ActivateBuildsTheThreeGroups)
         EXPECT_EQ(list->GetString(15), "(1111)");
         EXPECT_TRUE(list->GetValue().empty());
         EXPECT_GE(list->GetMinSize().GetWidth(), 80);
-        // Wide enough to read a six-digit node, not just the design's floor.
+        // Wide enough to read a six-digit node, not just the 80-pixel floor.
         EXPECT_GT(list->GetSize().GetWidth(), list->GetTextExtent("(000000)").GetWidth() + 20);
     }
     EXPECT_GE(topologyList->GetMinSize().GetWidth(), 160);
